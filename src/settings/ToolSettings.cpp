@@ -4,6 +4,7 @@
 #include "fileio/Failure.h"
 
 #define SI_NO_CONVERSION // plain single-byte text, no wide-character conversion
+#define SI_IMPLEMENTATION // use the header alone, without the packaged library and its ICU
 #include <SimpleIni.h>
 
 #include <array>
@@ -149,6 +150,9 @@ void SaveToolSettings(const ToolSettings& settings, const std::filesystem::path&
     std::string out;
     if (ini.Save(out) < 0)
         throw Failure(WriteFailureMessage());
+    // One blank line between sections is enough for a reader of the file.
+    for (std::size_t pos; (pos = out.find("\n\n\n")) != std::string::npos;)
+        out.erase(pos, 1);
     try {
         WriteFileAtomically(file, out);
     } catch (const Failure&) {
