@@ -3,9 +3,7 @@
 #include "fileio/AtomicFile.h"
 #include "fileio/Failure.h"
 
-#define SI_NO_CONVERSION // plain single-byte text, no wide-character conversion
-#define SI_IMPLEMENTATION // use the header alone, without the packaged library and its ICU
-#include <SimpleIni.h>
+#include "IniText.h"
 
 #include <array>
 #include <cerrno>
@@ -114,15 +112,11 @@ void LoadToolSettings(ToolSettings& settings, const std::filesystem::path& file)
     std::optional<std::string> text = ReadWholeFile(file);
     if (!text)
         return;
-    CSimpleIniA ini; // section and key names match without regard to case
-    if (ini.LoadData(text->data(), text->size()) < 0)
-        return;
+    IniText ini(*text);
     for (const Member& m : kMembers) {
-        const char* value = ini.GetValue(m.key, m.key, nullptr);
-        if (!value)
-            continue;
-        if (std::optional<std::int32_t> parsed = ParseSettingValue(value))
-            settings.*m.value = *parsed;
+        if (std::optional<std::string_view> value = ini.Get(m.key, m.key))
+            if (std::optional<std::int32_t> parsed = ParseSettingValue(*value))
+                settings.*m.value = *parsed;
     }
 }
 
@@ -131,30 +125,22 @@ void SaveToolSettings(const ToolSettings& settings) {
 }
 
 void SaveToolSettings(const ToolSettings& settings, const std::filesystem::path& file) {
-    CSimpleIniA ini;
-    ini.SetSpaces(false);
+    std::string existing;
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) {
         // Keep the entries we don't know; a file we cannot read is one we must not replace.
         std::optional<std::string> text = ReadWholeFile(file);
-        if (!text || ini.LoadData(text->data(), text->size()) < 0)
+        if (!text)
             throw Failure(WriteFailureMessage());
+        existing = std::move(*text);
     } else if (file.has_parent_path()) {
         std::filesystem::create_directories(file.parent_path(), ec);
     }
-    for (const Member& m : kMembers) {
-        std::string value = std::to_string(settings.*m.value);
-        if (ini.SetValue(m.key, m.key, value.c_str()) < 0)
-            throw Failure(WriteFailureMessage());
-    }
-    std::string out;
-    if (ini.Save(out) < 0)
-        throw Failure(WriteFailureMessage());
-    // One blank line between sections is enough for a reader of the file.
-    for (std::size_t pos; (pos = out.find("\n\n\n")) != std::string::npos;)
-        out.erase(pos, 1);
+    IniText ini(existing);
+    for (const Member& m : kMembers)
+        ini.Set(m.key, m.key, std::to_string(settings.*m.value));
     try {
-        WriteFileAtomically(file, out);
+        WriteFileAtomically(file, ini.Text());
     } catch (const Failure&) {
         throw Failure(WriteFailureMessage());
     }

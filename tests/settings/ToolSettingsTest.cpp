@@ -100,6 +100,26 @@ TEST(ToolSettings, SaveKeepsUnknownEntriesAndUpdatesKnownOnes) {
     EXPECT_EQ(reread, s);
 }
 
+TEST(ToolSettings, SaveChangesOnlyTheLinesOfItsKeys) {
+    TempDir dir;
+    auto file = dir / kToolSettingsFileName;
+    // CR LF line ends, odd spacing, a duplicate section and an unclosed header all stay.
+    WriteFile(file, "[Top]\r\n Top = 3\r\n\r\n[Mine\r\nLeft=9\r\n[Left]\r\nx = 1\r\n\r\n[Top]\r\nTop=4");
+    ToolSettings s;
+    LoadToolSettings(s, file);
+    EXPECT_EQ(s.top, 3);   // the first entry counts
+    EXPECT_EQ(s.left, 945); // "Left" under the unclosed "[Mine" is not the section Left
+    SaveToolSettings(s, file);
+    EXPECT_EQ(ReadFile(file),
+              "[Top]\r\nTop=3\r\n\r\n[Mine\r\nLeft=9\r\n[Left]\r\nx = 1\r\nLeft=945\r\n\r\n"
+              "[Top]\r\nTop=4\r\n\r\n[Width]\r\nWidth=868\r\n\r\n[Height]\r\nHeight=852\r\n\r\n"
+              "[FW_Version]\r\nFW_Version=0\r\n\r\n[OptionInt]\r\nOptionInt=0\r\n\r\n"
+              "[english]\r\nenglish=0\r\n");
+    std::string once = ReadFile(file);
+    SaveToolSettings(s, file);
+    EXPECT_EQ(ReadFile(file), once); // saving again changes nothing
+}
+
 TEST(ToolSettings, ValuesNeverChangedSurviveSaves) {
     TempDir dir;
     auto file = dir / kToolSettingsFileName;
