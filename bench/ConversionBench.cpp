@@ -1,0 +1,106 @@
+// Throughput and peak memory of the five conversions on a generated log.
+// Usage: volantrix-bench [DATA_LINES]   (default 1000000, about 85 MB)
+
+#include "logconv/Conversions.h"
+
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// A deterministic flight: the same log on every run, positions drifting around 48 N 8 E.
+void WriteLog(const std::filesystem::path& path, long lines) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        std::perror(path.c_str());
+        std::exit(1);
+    }
+    std::fputs("Volantrix Log;V0.394\r\n", file);
+    std::uint32_t state = 20100612;
+    auto next = [&state](std::uint32_t range) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<long>((state >> 8) % range);
+    };
+    long latitude = 48123456, longitude = 8123456, baro = 4500, gps = 780;
+    for (long i = 0; i < lines; ++i) {
+        latitude += next(201) - 100;
+        longitude += next(201) - 100;
+        baro += next(21) - 10;
+        gps += next(5) - 2;
+        std::fprintf(file,
+                     "%02ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld;%ld\r\n",
+                     i % 100, 10000 + next(90000), i + 1, next(61) - 30, baro, 1000 + next(9000),
+                     next(100), next(100), 100 + next(900), next(10), longitude, latitude, gps,
+                     next(120), 1000 + next(9000), 100 + next(900), 1000 + next(9000));
+    }
+    std::fclose(file);
+}
+
+struct Measurement {
+    double seconds;
+    long peakKilobytes;
+    bool ok;
+};
+
+// Each conversion runs in a child of its own, so that its peak memory is its own.
+Measurement Measure(const vx::ConversionFormat& format, const std::filesystem::path& log) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        try {
+            vx::RunConversion(format, log, 408);
+            ::_exit(0);
+        } catch (const std::exception& failure) {
+            std::fprintf(stderr, "%s: %s\n", format.id, failure.what());
+            ::_exit(1);
+        }
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(child, &status, 0, &usage);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return {seconds, usage.ru_maxrss, WIFEXITED(status) && WEXITSTATUS(status) == 0};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const long lines = argc > 1 ? std::atol(argv[1]) : 1000000;
+    char pattern[] = "/tmp/volantrix-bench-XXXXXX";
+    if (!::mkdtemp(pattern)) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::filesystem::path dir = pattern;
+    const std::filesystem::path log = dir / "VXL00001.CSV";
+    WriteLog(log, lines);
+    const double megabytes = static_cast<double>(std::filesystem::file_size(log)) / 1e6;
+    std::printf("log: %ld data lines, %.1f MB\n", lines, megabytes);
+    std::printf("%-12s %12s %10s %10s %12s\n", "conversion", "lines/s", "MB/s", "seconds",
+                "peak KiB");
+    bool allOk = true;
+    for (const vx::ConversionFormat& format : vx::ConversionFormats()) {
+        Measurement best{1e30, 0, true};
+        for (int round = 0; round < 3; ++round) { // the best of three, against a noisy machine
+            const Measurement m = Measure(format, log);
+            allOk = allOk && m.ok;
+            if (m.seconds < best.seconds)
+                best.seconds = m.seconds;
+            best.peakKilobytes = std::max(best.peakKilobytes, m.peakKilobytes);
+        }
+        std::printf("%-12s %12.0f %10.1f %10.3f %12ld\n", format.id,
+                    static_cast<double>(lines) / best.seconds, megabytes / best.seconds,
+                    best.seconds, best.peakKilobytes);
+        std::fflush(stdout);
+    }
+    std::filesystem::remove_all(dir);
+    return allOk ? 0 : 1;
+}
