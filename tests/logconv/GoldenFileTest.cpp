@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace vx {
@@ -43,6 +44,10 @@ struct GoldenCase {
     const char* outputName;
     std::function<std::string(const std::filesystem::path&)> convert;
 };
+
+void PrintTo(const GoldenCase& golden, std::ostream* out) {
+    *out << golden.label;
+}
 
 class GoldenFile : public testing::TestWithParam<GoldenCase> {};
 
