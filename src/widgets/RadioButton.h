@@ -1,6 +1,8 @@
 #pragma once
 // A radio button whose Click runs only when the user selects it while it was not selected;
-// setting it from a record (setChecked, SetSelected) runs nothing.
+// setting it from a record (setChecked, SetSelected) runs nothing. Buttons that share a parent
+// with other sets' buttons (Qt's auto-exclusion reaches into child widgets) belong in a
+// QButtonGroup.
 
 #include <QRadioButton>
 
@@ -8,20 +10,20 @@ namespace vx::ui {
 
 class RadioButton : public QRadioButton {
     Q_OBJECT
-public:
+  public:
     explicit RadioButton(QWidget* parent = nullptr);
 
     // Selects or deselects without a Click; deselecting leaves the set with no selection.
     void SetSelected(bool selected);
 
-signals:
+  signals:
     void Click();
 
-protected:
+  protected:
     void nextCheckState() override;
 
-private:
-    bool wasSelected_ = false;
+  private:
+    bool selectedByUser_ = false;
 };
 
 } // namespace vx::ui
