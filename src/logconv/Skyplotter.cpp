@@ -56,7 +56,9 @@ char* WriteIntegerPart(char* out, std::string_view text) {
         return std::copy(digits.begin(), digits.end(), out);
     }
     double value = 0; // beyond 15 digits the number text rounds and takes exponent form
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (parsed.ec != std::errc())
+        return nullptr; // too large for any floating-point value, as the device's tools say too
     return WriteNumber(out, negative ? -value : value);
 }
 
