@@ -1,5 +1,7 @@
-// Throughput and peak memory of the five conversions on a generated log.
-// Usage: volantrix-bench [DATA_LINES]   (default 1000000, about 85 MB)
+// Throughput and peak memory of the five conversions on a generated log, then once more on a
+// log of about 1 GB, whose peak memory shows that the log is streamed.
+// Usage: volantrix-bench [DATA_LINES [BIG_DATA_LINES]]
+//        (defaults 1000000, about 85 MB, and 12000000, about 1 GB; 0 leaves the big log out)
 
 #include "logconv/Conversions.h"
 
@@ -70,10 +72,40 @@ Measurement Measure(const vx::ConversionFormat& format, const std::filesystem::p
     return {seconds, usage.ru_maxrss, WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
+// The peak memory a conversion may take, whatever the log's size.
+constexpr long kPeakLimitKilobytes = 16 * 1024;
+
+// Converts the big log once with each conversion; each output is removed before the next.
+bool MeasureBigLog(const std::filesystem::path& dir, long lines) {
+    const std::filesystem::path log = dir / "VXL00002.CSV";
+    WriteLog(log, lines);
+    const double megabytes = static_cast<double>(std::filesystem::file_size(log)) / 1e6;
+    std::printf("\nbig log: %ld data lines, %.1f MB\n", lines, megabytes);
+    std::printf("%-12s %12s %10s %10s %12s\n", "conversion", "lines/s", "MB/s", "seconds",
+                "peak KiB");
+    bool allOk = true;
+    for (const vx::ConversionFormat& format : vx::ConversionFormats()) {
+        const Measurement m = Measure(format, log);
+        const bool withinLimit = m.peakKilobytes < kPeakLimitKilobytes;
+        allOk = allOk && m.ok && withinLimit;
+        std::printf("%-12s %12.0f %10.1f %10.3f %12ld%s\n", format.id,
+                    static_cast<double>(lines) / m.seconds, megabytes / m.seconds, m.seconds,
+                    m.peakKilobytes, withinLimit ? "" : "  over 16 MB");
+        std::fflush(stdout);
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            if (entry.path() != log)
+                std::filesystem::remove(entry.path());
+        }
+    }
+    std::filesystem::remove(log);
+    return allOk;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const long lines = argc > 1 ? std::atol(argv[1]) : 1000000;
+    const long bigLines = argc > 2 ? std::atol(argv[2]) : 12000000;
     char pattern[] = "/tmp/volantrix-bench-XXXXXX";
     if (!::mkdtemp(pattern)) {
         std::perror("mkdtemp");
@@ -101,6 +133,10 @@ int main(int argc, char** argv) {
                     best.seconds, best.peakKilobytes);
         std::fflush(stdout);
     }
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        std::filesystem::remove(entry.path()); // the first log and its outputs
+    if (bigLines > 0)
+        allOk = MeasureBigLog(dir, bigLines) && allOk;
     std::filesystem::remove_all(dir);
     return allOk ? 0 : 1;
 }

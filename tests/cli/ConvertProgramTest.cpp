@@ -1,4 +1,4 @@
-#include "support/TempDir.h"
+#include "ProgramRun.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -11,26 +11,8 @@ namespace {
 
 const std::filesystem::path kLogs = std::filesystem::path(VX_FIXTURE_DIR) / "logs";
 
-struct ProgramRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs `volantrix-convert ARGS` through the shell in `dir`, with a settings folder of the test's
-// own; `prefix` goes before the program (e.g. a ulimit).
-ProgramRun Convert(const test::TempDir& dir, const std::string& args,
-                   const std::string& prefix = "") {
-    const std::string command = "cd '" + dir.path().string() + "' && " + prefix +
-                                "XDG_CONFIG_HOME='" + (dir / "config").string() + "' '" +
-                                VX_CONVERT_PROGRAM + "' " + args + " >stdout.txt 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    ProgramRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadFile(dir / "stdout.txt"),
-                   test::ReadFile(dir / "stderr.txt")};
-    std::filesystem::remove(dir / "stdout.txt");
-    std::filesystem::remove(dir / "stderr.txt");
-    return run;
-}
+using test::Convert;
+using test::ProgramRun;
 
 const std::string kGoodLine = "00;12;125;3;1234;5;6;7;8;9;8123456;48123456;345;54;14;15;16\r\n";
 
