@@ -28,8 +28,8 @@ test: build
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVX_BUILD_GUI=OFF -DVX_BUILD_TESTS=OFF
-	cmake --build build-bench -j$(JOBS) --target vx_bench
-	./build-bench/bench/vx_bench
+	cmake --build build-bench -j$(JOBS) --target volantrix-bench
+	./build-bench/bench/volantrix-bench
 
 # The whole test suite once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
