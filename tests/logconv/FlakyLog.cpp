@@ -80,6 +80,7 @@ FlakyLog::~FlakyLog() {
     // Unmounting ends the connection, and with it the loop; then the session can go.
     ::umount2(file_.c_str(), MNT_DETACH);
     loop_.join();
+    fuse_unmount(fuse_); // finds the connection gone; releases what mounting kept
     fuse_destroy(fuse_);
 }
 
