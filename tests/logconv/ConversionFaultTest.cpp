@@ -50,15 +50,27 @@ std::string FailureOf(const char* id, const std::filesystem::path& log) {
     }
 }
 
-// A good log in `folder` converts, and its output ends as it must.
-void ExpectTheNextLogConverts(const char* id, const std::filesystem::path& folder,
-                              const char* closing) {
+// Converts a good log in `folder`: "converted" when its output ends as it must, else what
+// went wrong. Usable in a child process, whose test failures the parent would not see.
+std::string NextLogOutcome(const char* id, const std::filesystem::path& folder,
+                           const char* closing) {
     const std::filesystem::path log = folder / "VXL00002.CSV";
     test::WriteFile(log, kGoodLine);
-    const ConversionResult result = RunConversion(*FindConversion(id), log, 408);
-    EXPECT_TRUE(test::ReadFile(result.outputPath).ends_with(closing)) << id;
-    std::filesystem::remove(result.outputPath);
+    std::string outcome;
+    try {
+        const ConversionResult result = RunConversion(*FindConversion(id), log, 408);
+        outcome = test::ReadFile(result.outputPath).ends_with(closing) ? "converted" : "cut short";
+        std::filesystem::remove(result.outputPath);
+    } catch (const Failure& failure) {
+        outcome = failure.what();
+    }
     std::filesystem::remove(log);
+    return outcome;
+}
+
+void ExpectTheNextLogConverts(const char* id, const std::filesystem::path& folder,
+                              const char* closing) {
+    EXPECT_EQ(NextLogOutcome(id, folder, closing), "converted") << id;
 }
 
 std::string Listing(const std::filesystem::path& folder) {
@@ -169,6 +181,36 @@ TEST(ConversionFault, ALogWhoseCardFailsMidReadKeepsTheOlderOutput) {
                 EXPECT_EQ(Listing(dir.path()), Sorted("VXL00001.CSV", c.output)) << c.id;
                 ExpectTheNextLogConverts(c.id, dir.path(), c.closing);
             }
+        }
+    }
+}
+
+TEST(ConversionFault, AFileSizeLimitBitesOneBytePastTheOutput) {
+    const std::string log = Lines(3000);
+    for (const auto& c : kConversions) {
+        test::TempDir dir;
+        test::WriteFile(dir / "VXL00001.CSV", log);
+        const ConversionResult free =
+            RunConversion(*FindConversion(c.id), dir / "VXL00001.CSV", 408);
+        const std::string expected = test::ReadFile(free.outputPath);
+        const long size = static_cast<long>(expected.size());
+        const std::string older = "older output\r\n";
+        // Exactly at the limit the output still fits; one byte less, and the older one stays.
+        const struct {
+            long limit;
+            std::string outcome;
+        } limits[] = {{size, "|converted"},
+                      {size - 1, "E/A-Fehler " + std::to_string(EFBIG) + "|converted"}};
+        for (const auto& l : limits) {
+            test::WriteFile(free.outputPath, older);
+            const std::string outcome = test::RunWithFileSizeLimit(l.limit, [&] {
+                const std::string failure = FailureOf(c.id, dir / "VXL00001.CSV");
+                return failure + "|" + NextLogOutcome(c.id, dir.path(), c.closing);
+            });
+            EXPECT_EQ(outcome, l.outcome) << c.id << " limit " << l.limit;
+            EXPECT_EQ(test::ReadFile(free.outputPath), l.limit == size ? expected : older)
+                << c.id << " limit " << l.limit;
+            EXPECT_EQ(Listing(dir.path()), Sorted("VXL00001.CSV", c.output)) << c.id;
         }
     }
 }
