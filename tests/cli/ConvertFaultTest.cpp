@@ -66,5 +66,16 @@ TEST(ConvertFault, GoesOnAfterALogThatFailsMidRead) {
     EXPECT_EQ(dir.Listing(), "VXL00001.CSV VXL00001.kml VXL00002.CSV VXL00002.kml");
 }
 
+TEST(ConvertFault, GoesOnAfterALogPathThroughARegularFile) {
+    test::TempDir dir;
+    test::WriteFile(dir / "card", "not a folder");
+    test::WriteFile(dir / "VXL00002.CSV", kGoodLine);
+    const ProgramRun run = Convert(dir, "--to skyplotter card/VXL00001.CSV VXL00002.CSV");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "card/VXL00001.CSV: E/A-Fehler " + std::to_string(ENOTDIR) + "\n");
+    EXPECT_EQ(run.out, "SKP00002.CSV\n");
+    EXPECT_EQ(dir.Listing(), "SKP00002.CSV VXL00002.CSV card");
+}
+
 } // namespace
 } // namespace vx
