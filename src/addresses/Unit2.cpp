@@ -5,8 +5,9 @@
 #include "widgets/Dialogs.h"
 #include "widgets/UpDown.h"
 #include "widgets/ValueMemo.h"
+#include "widgets/WindowFont.h"
 
-#include <QFont>
+#include <QLabel>
 
 namespace {
 
@@ -18,10 +19,9 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window), ui_(std::make_uni
     ui_->setupUi(this);
     // Closing the main window ends the program even while this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(vx::ui::WindowFont(11));
+    for (QLabel* label : findChildren<QLabel*>())
+        label->adjustSize();
 
     rows_[0] = {ui_->UpDown1, ui_->Memo1};
     rows_[1] = {ui_->UpDown2, ui_->Memo2};
