@@ -421,9 +421,13 @@ void MainWindowTest::exitWithUnwritableSettingsKeepsRunning() {
     Trigger(window, "Proframmbeenden1");
     QCOMPARE(dialogs.errors, QStringList{kNotWritable});
     QVERIFY(window.isVisible());
+    // A resize reports the same failure and the window keeps its new size.
+    ResizeOuter(window, 700, 500);
+    QCOMPARE(dialogs.errors, (QStringList{kNotWritable, kNotWritable}));
+    QCOMPARE(window.frameGeometry().size(), QSize(700, 500));
     // Closing by the title bar still ends it.
     QVERIFY(window.close());
-    QCOMPARE(dialogs.errors.size(), 1);
+    QCOMPARE(dialogs.errors.size(), 2);
 }
 
 void MainWindowTest::windowTakesGeometryFromSettingsFile() {
