@@ -4,6 +4,7 @@
 #include "widgets/RadioButton.h"
 #include "widgets/UpDown.h"
 #include "widgets/ValueMemo.h"
+#include "widgets/WindowFont.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -27,15 +28,6 @@ constexpr int kClientHeight = 800;
 constexpr std::array<std::size_t, kSetupRecordSize> kPresentationOrder = {
     1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 19};
 
-// The windows were laid out for "MS Sans Serif"; any sans-serif of the same pixel height fits.
-QFont WindowFont(int pixels, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 std::string SystemDecimalPoint() {
     return QLocale::system().decimalPoint().toStdString();
 }
@@ -46,6 +38,8 @@ SetupEditor::SetupEditor(SetupRecord& record, QWidget* parent)
     : QWidget(parent), record_(record), ui_(std::make_unique<Ui::SetupEditorForm>()) {
     ui_->setupUi(this);
     setFixedSize(kClientWidth, kClientHeight);
+    // The second "Warnschwelle" (Label14) lies behind this group box and must not show through.
+    ui_->GroupBox1->setAutoFillBackground(true);
     ApplyFonts();
     auto& f = *ui_;
     choices_ = {
@@ -68,19 +62,19 @@ SetupEditor::SetupEditor(SetupRecord& record, QWidget* parent)
 SetupEditor::~SetupEditor() = default;
 
 void SetupEditor::ApplyFonts() {
-    setFont(WindowFont(10, false));
+    setFont(ui::WindowFont(10, false));
     for (QGroupBox* group : findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QString name = group->objectName();
         int pixels =
             name == QLatin1String("GroupBox2") || name == QLatin1String("GroupBox1") ? 12 : 11;
-        group->setFont(WindowFont(name == QLatin1String("GroupBox14") ? 10 : pixels, true));
+        group->setFont(ui::WindowFont(name == QLatin1String("GroupBox14") ? 10 : pixels, true));
         for (QWidget* child : group->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            child->setFont(WindowFont(pixels, qobject_cast<ui::ValueMemo*>(child) != nullptr));
+            child->setFont(ui::WindowFont(pixels, qobject_cast<ui::ValueMemo*>(child) != nullptr));
     }
     // The pulse set and the hidden label stand in the optional setups' group.
     for (QWidget* w : std::initializer_list<QWidget*>{ui_->RadioButton34, ui_->RadioButton35,
                                                       ui_->RadioButton36, ui_->Label14})
-        w->setFont(WindowFont(12, false));
+        w->setFont(ui::WindowFont(12, false));
     for (QLabel* label : findChildren<QLabel*>())
         label->adjustSize();
 }
