@@ -13,8 +13,9 @@ namespace vx::fuzz {
 
 inline const std::filesystem::path& ScratchDir() {
     static const std::filesystem::path dir = [] {
-        std::filesystem::path base =
-            std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+        std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                                         ? "/dev/shm"
+                                         : std::filesystem::temp_directory_path();
         std::string pattern = (base / "vxfuzz-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             std::abort();

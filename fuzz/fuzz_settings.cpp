@@ -12,9 +12,13 @@
 namespace {
 
 constexpr std::array<std::int32_t vx::ToolSettings::*, 7> kMembers = {
-    &vx::ToolSettings::top,       &vx::ToolSettings::left,      &vx::ToolSettings::width,
-    &vx::ToolSettings::height,    &vx::ToolSettings::FirmwareVersion,
-    &vx::ToolSettings::OptionInt, &vx::ToolSettings::english};
+    &vx::ToolSettings::top,
+    &vx::ToolSettings::left,
+    &vx::ToolSettings::width,
+    &vx::ToolSettings::height,
+    &vx::ToolSettings::FirmwareVersion,
+    &vx::ToolSettings::OptionInt,
+    &vx::ToolSettings::english};
 
 vx::ToolSettings Filled(std::int32_t value) {
     vx::ToolSettings s;

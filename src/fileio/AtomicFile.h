@@ -10,7 +10,7 @@
 namespace vx {
 
 class AtomicFile {
-public:
+  public:
     // Creates the temporary file beside `target`; throws Failure on error.
     explicit AtomicFile(const std::filesystem::path& target);
     ~AtomicFile(); // removes the temporary file unless Commit() succeeded
@@ -34,7 +34,7 @@ public:
     // Writes out the rest, syncs, and renames the temporary file over the target.
     void Commit();
 
-private:
+  private:
     static constexpr std::size_t kBufferSize = 64 * 1024;
     void WriteSlow(std::string_view bytes);
     void Flush();

@@ -16,7 +16,9 @@ std::string IoErrorMessage(int errorNumber) {
     }
 }
 
-void ThrowIoError(int errorNumber) { throw Failure(IoErrorMessage(errorNumber)); }
+void ThrowIoError(int errorNumber) {
+    throw Failure(IoErrorMessage(errorNumber));
+}
 
 std::string Latin1ToUtf8(std::string_view text) {
     std::string out;

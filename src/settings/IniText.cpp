@@ -17,8 +17,8 @@ std::string_view Trim(std::string_view s) {
 
 bool SameName(std::string_view a, std::string_view b) {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace
@@ -83,8 +83,7 @@ IniText::Place IniText::Find(std::string_view section, std::string_view key) con
     return place;
 }
 
-std::optional<std::string_view> IniText::Get(std::string_view section,
-                                             std::string_view key) const {
+std::optional<std::string_view> IniText::Get(std::string_view section, std::string_view key) const {
     Place place = Find(section, key);
     if (!place.entry)
         return std::nullopt;

@@ -10,7 +10,7 @@
 namespace vx {
 
 class IniText {
-public:
+  public:
     explicit IniText(std::string_view text);
 
     // The trimmed value of the first entry `key` in a section `section`.
@@ -22,7 +22,7 @@ public:
 
     std::string Text() const;
 
-private:
+  private:
     struct Line {
         std::string text; // without its line end
         std::string end;  // "\n", "\r\n" or "" for a last line without one

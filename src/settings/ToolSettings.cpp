@@ -104,7 +104,9 @@ std::optional<std::int32_t> ParseSettingValue(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-void LoadToolSettings(ToolSettings& settings) { LoadToolSettings(settings, ToolSettingsPath()); }
+void LoadToolSettings(ToolSettings& settings) {
+    LoadToolSettings(settings, ToolSettingsPath());
+}
 
 void LoadToolSettings(ToolSettings& settings, const std::filesystem::path& file) {
     if (IsDirectory(file))

@@ -37,8 +37,8 @@ int ReadSetupFile(const std::filesystem::path& path, SetupRecord& record) {
 
 void WriteSetupFile(const std::filesystem::path& path, const SetupRecord& record) {
     SetupBytes bytes = ToBytes(record);
-    WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()),
-                                               bytes.size()));
+    WriteFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 } // namespace vx

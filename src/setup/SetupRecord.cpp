@@ -57,7 +57,9 @@ SetupRecord FromBytes(const SetupBytes& bytes) {
     return record;
 }
 
-void LoadDefaultSetup(SetupRecord& record) { record = FromBytes(kDefaultSetup); }
+void LoadDefaultSetup(SetupRecord& record) {
+    record = FromBytes(kDefaultSetup);
+}
 
 IntegralVarioParts SplitIntegralVarioAnnouncements(std::uint8_t value) {
     int mode = value == 0 ? 0 : (value % 2 == 1 ? 1 : 2);

@@ -9,7 +9,7 @@
 namespace vx {
 
 struct SetupRecord {
-    std::uint8_t OptionFlags = 0;                // 0: warning level (bits 0-2), serial output (bits 3-5)
+    std::uint8_t OptionFlags = 0; // 0: warning level (bits 0-2), serial output (bits 3-5)
     std::uint8_t AltitudeIntervalPositive = 0;   // 1: seconds
     std::uint8_t AltitudeIntervalNegative = 0;   // 2: seconds
     std::uint8_t IntegralVarioInterval = 0;      // 3: seconds
@@ -53,6 +53,7 @@ struct IntegralVarioParts {
     friend bool operator==(const IntegralVarioParts&, const IntegralVarioParts&) = default;
 };
 IntegralVarioParts SplitIntegralVarioAnnouncements(std::uint8_t value);
-std::uint8_t CombineIntegralVarioAnnouncements(int altitudeAnnouncementIndex, int integralValueMode);
+std::uint8_t CombineIntegralVarioAnnouncements(int altitudeAnnouncementIndex,
+                                               int integralValueMode);
 
 } // namespace vx

@@ -21,7 +21,7 @@ QStringList NameFilters(const QString& filter) {
 }
 
 class QtDialogs final : public Dialogs {
-public:
+  public:
     std::optional<QString> OpenFile(QWidget* parent, const QString& filter,
                                     const QString& previous) override {
         QFileDialog dialog(parent);
@@ -47,8 +47,8 @@ public:
     }
 
     void Information(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                        MessageLines(text), QMessageBox::Ok, parent);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), MessageLines(text),
+                        QMessageBox::Ok, parent);
         box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
         box.exec();
     }
@@ -70,7 +70,9 @@ Dialogs& CurrentDialogs() {
     return installed ? *installed : qtDialogs;
 }
 
-void InstallDialogs(Dialogs* dialogs) { installed = dialogs; }
+void InstallDialogs(Dialogs* dialogs) {
+    installed = dialogs;
+}
 
 QString MessageLines(const QString& text) {
     QString lines = text;

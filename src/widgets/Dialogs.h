@@ -11,7 +11,7 @@ class QWidget;
 namespace vx::ui {
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // `filter` in the form "Description|Pattern|Description|Pattern..."; the first pair is

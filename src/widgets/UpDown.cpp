@@ -32,7 +32,9 @@ void UpDown::setMax(int value) {
     position_ = Clamp(position_);
 }
 
-void UpDown::setPosition(int value) { position_ = Clamp(value); }
+void UpDown::setPosition(int value) {
+    position_ = Clamp(value);
+}
 
 void UpDown::press(UpDownButton button) {
     int target = button == UpDownButton::Up ? max_ : min_;

@@ -18,7 +18,7 @@ class UpDown : public QWidget {
     Q_PROPERTY(int increment READ increment WRITE setIncrement)
     Q_PROPERTY(int position READ position WRITE setPosition)
 
-public:
+  public:
     explicit UpDown(QWidget* parent = nullptr);
 
     int min() const { return min_; }
@@ -38,13 +38,13 @@ public:
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 
-signals:
+  signals:
     void Click(vx::ui::UpDownButton button);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     int Clamp(int value) const;
 
     int min_ = 0;

@@ -7,7 +7,7 @@ namespace vx::ui {
 
 class ValueMemo : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit ValueMemo(QWidget* parent = nullptr);
 };
 

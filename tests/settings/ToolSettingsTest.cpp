@@ -44,10 +44,10 @@ TEST(ToolSettings, ReadsEachKeyFromTheSectionOfItsName) {
     ToolSettings s = Loaded("[Top]\nTop=0x20\n[LEFT]\nleft=-40\n[Width]\nWidth=abc\n"
                             "[Other]\nHeight=1\n[Height]\n[FW_Version]\nFW_Version=408\n"
                             "[optionint]\nOPTIONINT=1\n[english]\nenglish = 7\n");
-    EXPECT_EQ(s.top, 32);      // hexadecimal after 0x
-    EXPECT_EQ(s.left, -40);    // names match whatever their case
-    EXPECT_EQ(s.width, 868);   // a word keeps the value before reading
-    EXPECT_EQ(s.height, 852);  // a key under another section is not read
+    EXPECT_EQ(s.top, 32);     // hexadecimal after 0x
+    EXPECT_EQ(s.left, -40);   // names match whatever their case
+    EXPECT_EQ(s.width, 868);  // a word keeps the value before reading
+    EXPECT_EQ(s.height, 852); // a key under another section is not read
     EXPECT_EQ(s.FirmwareVersion, 408);
     EXPECT_EQ(s.OptionInt, 1);
     EXPECT_EQ(s.english, 7);
@@ -104,10 +104,11 @@ TEST(ToolSettings, SaveChangesOnlyTheLinesOfItsKeys) {
     TempDir dir;
     auto file = dir / kToolSettingsFileName;
     // CR LF line ends, odd spacing, a duplicate section and an unclosed header all stay.
-    WriteFile(file, "[Top]\r\n Top = 3\r\n\r\n[Mine\r\nLeft=9\r\n[Left]\r\nx = 1\r\n\r\n[Top]\r\nTop=4");
+    WriteFile(file,
+              "[Top]\r\n Top = 3\r\n\r\n[Mine\r\nLeft=9\r\n[Left]\r\nx = 1\r\n\r\n[Top]\r\nTop=4");
     ToolSettings s;
     LoadToolSettings(s, file);
-    EXPECT_EQ(s.top, 3);   // the first entry counts
+    EXPECT_EQ(s.top, 3);    // the first entry counts
     EXPECT_EQ(s.left, 945); // "Left" under the unclosed "[Mine" is not the section Left
     SaveToolSettings(s, file);
     EXPECT_EQ(ReadFile(file),

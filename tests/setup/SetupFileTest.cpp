@@ -62,8 +62,8 @@ TEST(SetupFile, ReadTakesAtMostTwentyLeadingBytes) {
     };
     const Case cases[] = {
         {"", 0},
-        {Bytes({26, 26, 0, 9, 8}), 5},   // 0x1A is data, also first
-        {std::string(30, '\x07'), 20},  // bytes after the 20th are ignored
+        {Bytes({26, 26, 0, 9, 8}), 5}, // 0x1A is data, also first
+        {std::string(30, '\x07'), 20}, // bytes after the 20th are ignored
         {std::string(20, '\x1A'), 20},
     };
     for (const Case& c : cases) {
@@ -85,8 +85,7 @@ TEST(SetupFile, ReadFailuresLeaveTheRecordUnchanged) {
     TempDir dir;
     std::filesystem::create_directory(dir / "folder");
     SetupRecord r = Arbitrary();
-    EXPECT_EQ(FailureText([&] { ReadSetupFile(dir / "missing.HEX", r); }),
-              "Datei nicht gefunden");
+    EXPECT_EQ(FailureText([&] { ReadSetupFile(dir / "missing.HEX", r); }), "Datei nicht gefunden");
     EXPECT_EQ(FailureText([&] { ReadSetupFile(dir / "folder", r); }), "E/A-Fehler 21");
     EXPECT_EQ(r, Arbitrary());
 }
@@ -98,8 +97,9 @@ TEST(SetupFile, FailedSaveKeepsTheExistingFile) {
               "E/A-Fehler 20");
 
     WriteFile(dir / kSetupFileName, "previous");
-    std::string result = test::RunWithFileSizeLimit(
-        10, [&] { return FailureText([&] { WriteSetupFile(dir / kSetupFileName, Arbitrary()); }); });
+    std::string result = test::RunWithFileSizeLimit(10, [&] {
+        return FailureText([&] { WriteSetupFile(dir / kSetupFileName, Arbitrary()); });
+    });
     EXPECT_EQ(result, "E/A-Fehler 27");
     EXPECT_EQ(ReadFile(dir / kSetupFileName), "previous");
     EXPECT_EQ(dir.Listing(), "VOLANTRI.HEX plain");

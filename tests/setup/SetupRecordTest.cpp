@@ -43,7 +43,7 @@ TEST(SetupRecord, IntegralVarioAnnouncementsSplitAndRecombine) {
         int mode;
         int index;
     };
-    const Case cases[] = {{0, 0, 0}, {1, 1, 0}, {2, 2, 0}, {3, 1, 1}, {4, 2, 1}, {5, 1, 2},
+    const Case cases[] = {{0, 0, 0}, {1, 1, 0}, {2, 2, 0}, {3, 1, 1}, {4, 2, 1},    {5, 1, 2},
                           {6, 2, 2}, {7, 1, 3}, {8, 2, 3}, {9, 1, 4}, {255, 1, 127}};
     for (const Case& c : cases) {
         IntegralVarioParts parts = SplitIntegralVarioAnnouncements(c.value);

@@ -11,7 +11,7 @@ namespace vx::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -21,7 +21,7 @@ public:
     // Names of the entries in the folder, sorted.
     std::string Listing() const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
