@@ -39,8 +39,11 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window), ui_(std::make_uni
         &TForm2::UpDown1Click, &TForm2::UpDown2Click,  &TForm2::UpDown3Click, &TForm2::UpDown4Click,
         &TForm2::UpDown5Click, &TForm2::UpDown6Click,  &TForm2::UpDown7Click, &TForm2::UpDown8Click,
         &TForm2::UpDown9Click, &TForm2::UpDown10Click, &TForm2::UpDown11Click};
-    for (std::size_t i = 0; i < vx::kAddressCount; ++i)
+    for (std::size_t i = 0; i < vx::kAddressCount; ++i) {
         connect(rows_[i].upDown, &vx::ui::UpDown::Click, this, handlers[i]);
+        // The addresses are in the window's regular font, not the editor's bold value font.
+        rows_[i].memo->setFont(font());
+    }
     connect(ui_->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     connect(ui_->Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
 

@@ -102,6 +102,14 @@ void AddressWindowTest::showsItsTitleTextsAndPlace() {
         QCOMPARE(Spin(window, row)->geometry(), QRect(208, 24 + 32 * (row - 1), 16, 24));
         QCOMPARE(Memo(window, row)->geometry(), QRect(232, 24 + 32 * (row - 1), 41, 17));
     }
+    // One regular 11-pixel font for every text of this window, the addresses included.
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!qobject_cast<QLabel*>(control) && !qobject_cast<QLineEdit*>(control) &&
+            !qobject_cast<QPushButton*>(control))
+            continue;
+        QVERIFY2(control->font().pixelSize() == 11 && !control->font().bold(),
+                 qPrintable(control->objectName()));
+    }
     QVERIFY(!window.isVisible());
     window.show();
     QCOMPARE(window.frameGeometry(), QRect(443, 214, 352, 567));
