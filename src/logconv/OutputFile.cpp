@@ -1,5 +1,6 @@
 #include "logconv/OutputFile.h"
 
+#include "fileio/AsciiCase.h"
 #include "fileio/Failure.h"
 
 #include <algorithm>
@@ -8,15 +9,6 @@
 namespace vx {
 
 namespace {
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     struct stat first {};

@@ -1,6 +1,6 @@
 #include "IniText.h"
 
-#include <algorithm>
+#include "fileio/AsciiCase.h"
 
 namespace vx {
 
@@ -13,12 +13,6 @@ std::string_view Trim(std::string_view s) {
     while (!s.empty() && blank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace
@@ -68,11 +62,11 @@ IniText::Place IniText::Find(std::string_view section, std::string_view key) con
         if (p.kind == Kind::Section) {
             if (inSection)
                 firstSectionDone = true;
-            inSection = SameName(p.name, section);
+            inSection = EqualIgnoringAsciiCase(p.name, section);
             if (inSection && !firstSectionDone && !place.insertAt)
                 place.insertAt = i + 1;
         } else if (inSection && p.kind == Kind::Entry) {
-            if (SameName(p.name, key)) {
+            if (EqualIgnoringAsciiCase(p.name, key)) {
                 place.entry = i;
                 return place;
             }

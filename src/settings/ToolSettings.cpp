@@ -6,7 +6,6 @@
 #include "IniText.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
@@ -41,19 +40,14 @@ std::string WriteFailureMessage() {
     return std::string("In ") + kToolSettingsFileName + " kann nicht geschrieben werden";
 }
 
-// Reads the whole file; nullopt with errno set when it cannot be read.
+// Reads the whole file; nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        if (errno == 0)
-            errno = EIO;
+    if (!in)
         return std::nullopt;
-    }
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        errno = EIO;
+    if (in.bad())
         return std::nullopt;
-    }
     return text;
 }
 
